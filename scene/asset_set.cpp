@@ -1,0 +1,5 @@
+#include "scene/asset_set.h"
+
+void LoadAssets() {}
+
+void ReleaseAssets() {}

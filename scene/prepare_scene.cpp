@@ -1,0 +1,5 @@
+#include "scene/prepare_scene.h"
+
+void PrepareScene() {}
+
+void ReleaseDimmedBackdrop() {}
