@@ -47,12 +47,15 @@ def make_caption():
                     ink[1 + r][x + c] = True
         x += len(rows[0]) + 1
     img = Image.new("RGB", SIZE, (0, 0, 0))
-    px = img.load()
+    shape = Image.new("L", SIZE, 0)
+    px, sp = img.load(), shape.load()
     for y in range(h):
         for x in range(w):
             if ink[y][x]:
                 px[x, y] = COLOR
+                sp[x, y] = 255
             elif any(ink[yy][xx] for yy in range(max(0, y - 1), min(h, y + 2))
                      for xx in range(max(0, x - 1), min(w, x + 2))):
                 px[x, y] = INK
-    return img
+                sp[x, y] = 255
+    return img, shape

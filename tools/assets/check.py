@@ -131,6 +131,7 @@ def check_all(root, shapes=None):
 
 
 if __name__ == "__main__":
+    sys.dont_write_bytecode = True
     root = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
     print("all assets valid; darkest decoded pixel inside each mask:", check_all(root))
     sys.exit(0)

@@ -48,7 +48,7 @@ def sweet():
     shadow.ellipse(27, 15.5, 9, 6, (0, 0, 0, 46))
     sk.paste_clipped(shadow, body)
     sk.ellipse(19.5, 7.5, 4, 1.6, (255, 255, 255))
-    return finish(sk)[0]
+    return finish(sk)
 
 
 def star():
@@ -65,7 +65,7 @@ def star():
     for i in range(5):
         sk.line([(cx, cy), outer[i]], shade(GOLD, 1.35), 0.5)
     sk.circle(cx - 2, cy - 3.2, 1.4, WHITE)
-    return finish(sk)[0]
+    return finish(sk)
 
 
 def big_bauble():
@@ -80,14 +80,14 @@ def big_bauble():
     clip.circle(13.5, 15, 10.0, (255, 255, 255))
     sk.paste_clipped(band, clip)
     sk.ellipse(9.8, 10.6, 2.2, 1.5, WHITE)
-    return finish(sk)[0]
+    return finish(sk)
 
 
 def small_bauble(color):
     """17 x 16."""
     sk = Sketch(17, 16)
     bauble(sk, 8.5, 9.2, 5.9, color)
-    return finish(sk)[0]
+    return finish(sk)
 
 
 def candy_cane():
@@ -107,7 +107,7 @@ def candy_cane():
     shadow.line([(16.4, 44), (16.4, 12)] + bezier((16.4, 12), (16.4, 1.6), (9, 1.6), 8)[1:], (0, 0, 0, 56), 1.6)
     sk.paste_clipped(shadow, cane)
     sk.line([(12.4, 42), (12.4, 13)], (255, 255, 255, 170), 0.9)
-    return finish(sk)[0]
+    return finish(sk)
 
 
 def bell():
@@ -136,7 +136,7 @@ def bell():
     sk.circle(17.5, 5, 2.1, shade(red, 1.15), outline=shade(red, 0.5), width=0.4)
     for dx in (-1.5, 1.5):
         sk.circle(17.5 + dx, 9.3, 1.3, (200, 24, 34))
-    return finish(sk)[0]
+    return finish(sk)
 
 
 def make_decorations():

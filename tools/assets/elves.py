@@ -42,7 +42,7 @@ ELVES = {
     "elf3": dict(
         size=(60, 79), ground=78.8,
         head=(30, 34, 9.2), hair=(230, 170, 70),
-        hat=dict(color=(208, 38, 46), tip=(50, 5), lift=(24, 4), back=(46, 20), end="bell",
+        hat=dict(color=(208, 38, 46), tip=(51, 6), lift=(22, 0), back=(38, 14), end="bell",
                  stripes=FUR),
         tunic=dict(color=(70, 170, 74), top=(30.5, 44.5, 6), hem=(30, 62, 11), collar=(246, 200, 70),
                    belt=((90, 52, 28), 54.5, GOLD)),
@@ -67,7 +67,7 @@ def draw_elf(spec):
     draw_head(sk, spec["head"], spec["hair"])
     draw_hat(sk, spec["head"], spec["hat"])
     draw_arm(sk, front_arm, tunic["color"], behind=False)
-    return finish(sk)[0]
+    return finish(sk)
 
 
 def draw_leg(sk, leg, colors, dim):
@@ -140,7 +140,7 @@ def draw_head(sk, head, hair):
     shadow = sk.layer()
     shadow.circle(hx + 0.55 * r, hy + 0.3 * r, 0.8 * r, SKIN_SHADE)
     shadow.circle(hx + 0.1 * r, hy + 0.3 * r, 0.75 * r, SKIN)
-    shadow.ellipse(hx + 0.55 * r, hy - 0.45 * r, 0.55 * r, 0.5 * r, hair)
+    shadow.ellipse(hx + 0.72 * r, hy - 0.35 * r, 0.4 * r, 0.5 * r, hair)
     sk.paste_clipped(shadow, face)
     sk.line([(hx + 0.65 * r, hy - 0.6 * r), (hx + 0.95 * r, hy + 0.05 * r)], hair, 1.4)
     # Face in profile, looking left.
@@ -164,9 +164,15 @@ def draw_hat(sk, head, hat):
     sk.over(cone)
     deco = sk.layer()
     if hat["stripes"]:
-        for i in range(8):
-            x = hx - r + i * 4.2
-            deco.polygon([(x, brim_y + 2), (x + 2, brim_y + 2), (x + 11, brim_y - 30), (x + 9, brim_y - 30)], hat["stripes"])
+        # Bands across the hat, following its bend from the brim to the tip.
+        axis = bezier((hx, brim_y), (hx - 0.1 * r, brim_y - 2.6 * r), tip, 60)
+        for k in range(3, 60, 9):
+            band = axis[k:k + 5]
+            (ax, ay), (bx, by) = band[0], band[-1]
+            n = math.hypot(bx - ax, by - ay) or 1
+            px, py = -(by - ay) / n * 14, (bx - ax) / n * 14
+            deco.polygon([(ax + px, ay + py), (bx + px, by + py), (bx - px, by - py), (ax - px, ay - py)],
+                         hat["stripes"])
     deco.polygon([(pt[0] + 2.2, pt[1] + 1.6) for pt in right[:-1]] + [(hx + r + 3, brim_y + 2), (tip[0] + 4, tip[1] + 4)],
                  shade(color, 0.75))
     sk.paste_clipped(deco, cone)
@@ -196,6 +202,7 @@ def draw_arm(sk, arm, sleeve, behind):
 
 
 def make_elves():
+    """{name: (picture, shape)}"""
     pics = {name: draw_elf(spec) for name, spec in ELVES.items()}
-    pics["elf3_right"] = ImageOps.mirror(pics["elf3"])
+    pics["elf3_right"] = tuple(ImageOps.mirror(im) for im in pics["elf3"])
     return pics

@@ -8,9 +8,10 @@ import sys
 
 from PIL import Image
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from banner import make_banner
+from banner import INK as BANNER_INK, make_banner
 from caption import make_caption
 from check import check_all
 from contact_sheet import make_contact_sheet
@@ -19,7 +20,7 @@ from elves import make_elves
 from formats import jpeg_bytes, msk_bytes, tga_bytes
 from icon import make_icon
 from props import make_ladder, make_rope
-from tree import make_tree
+from tree import INK as TREE_INK, make_tree
 from wallpaper import make_desktop
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -44,13 +45,12 @@ def main():
     sprites["ladder"] = make_ladder()
     sprites.update(make_decorations())
     sprites["press_a_key"] = make_caption()
-    for name, img in sprites.items():
-        write("resources/files/%s.tga" % name, tga_bytes(img))
-
-    import tree as tree_mod
-    import banner as banner_mod
     shapes = {}
-    for stem, make, ink in (("tree", make_tree, tree_mod.INK), ("banner", make_banner, banner_mod.INK)):
+    for name, (img, shape) in sprites.items():
+        write("resources/files/%s.tga" % name, tga_bytes(img))
+        shapes[name + ".tga"] = shape
+
+    for stem, make, ink in (("tree", make_tree, TREE_INK), ("banner", make_banner, BANNER_INK)):
         picture, mask = make()
         write("resources/files/%s.jpg" % stem, jpeg_bytes(masked_jpeg(picture, mask, ink)))
         write("resources/files/%s_mask.msk" % stem, msk_bytes(mask))

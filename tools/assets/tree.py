@@ -56,47 +56,53 @@ def make_tree():
 def tier_texture(sk, tier, rng):
     apex, bottom, half, lobes = tier
     tex = sk.layer()
-    # Broad light: bright on the upper left, deep on the lower right.
-    tex.polygon([(CX + 4, apex), (CX + half + 20, bottom + 20), (CX - half * 0.1, bottom + 20)], shade(NEEDLE, 0.8))
-    tex.polygon([(CX - 2, apex + 8), (CX - half * 0.55, bottom - 8), (CX - half - 10, bottom - 4)], shade(NEEDLE, 1.12))
-    tex.polygon([(CX - half - 10, bottom - 16), (CX + half + 10, bottom - 16), (CX + half + 10, bottom + 20),
-                 (CX - half - 10, bottom + 20)], (14, 50, 24, 70))
+    # Broad light on a cone lit from the upper left: vertical strips from bright to deep.
+    strips = 48
+    for i in range(strips):
+        t = i / (strips - 1)
+        x0 = CX - half - 14 + (2 * half + 28) * i / strips
+        tex.rect(x0, apex - 2, x0 + (2 * half + 28) / strips + 1, bottom + 20,
+                 shade(NEEDLE, 1.1 - 0.42 * t ** 1.2))
+    # The underside of the boughs, just above the drooping tips, lies in shade.
+    for k in range(6):
+        y0 = bottom - 22 + k * 3
+        tex.rect(CX - half - 14, y0, CX + half + 14, bottom + 20, (10, 44, 22, 22))
     # Needles: short strokes fanning out and down from the tier's centre line.
     height = bottom - apex
-    count = int(half * height / 18)
+    count = int(half * height / 8)
     for _ in range(count):
         t = rng.random() ** 0.8
         y = apex + 6 + t * (height + 4)
         reach = half * (0.1 + 0.9 * t)
         x = CX + rng.uniform(-reach, reach)
         side = -1 if x < CX else 1
-        ang = math.radians(rng.uniform(20, 50))
-        length = rng.uniform(5, 10)
+        ang = math.radians(rng.uniform(25, 55))
+        length = rng.uniform(3, 7)
         dx, dy = side * math.cos(ang) * length, math.sin(ang) * length
-        lit = (CX - x) / max(half, 1) - (y - apex) / height * 0.6
-        base = NEEDLE_LIGHT if lit + rng.uniform(-0.5, 0.5) > 0.2 else NEEDLE_DARK
-        tex.line([(x, y), (x + dx, y + dy)], mix(base, NEEDLE, rng.uniform(0, 0.5)), rng.uniform(0.8, 1.4))
+        lit = (CX - x) / max(half, 1) * 0.8 - (y - apex) / height * 0.5 + 0.1
+        r = rng.uniform(-0.6, 0.6) + lit
+        base = NEEDLE_LIGHT if r > 0.35 else (NEEDLE_DARK if r < -0.2 else NEEDLE)
+        tex.line([(x, y), (x + dx, y + dy)], mix(base, NEEDLE, rng.uniform(0, 0.4)), rng.uniform(0.6, 1.0))
     return tex
 
 
 def snow(sk, tier, rng, n):
-    """A few drifts resting on the upper side of the drooping bough tips."""
+    """A few drifts lying along the upper side of the drooping bough tips, more on the lit left."""
     apex, bottom, half, lobes = tier
     span = 2 * half
     for i in range(lobes):
-        if rng.random() < 0.45:
+        if rng.random() < 0.25 + 0.5 * i / lobes:
             continue
         x0 = CX - half + span * i / lobes
         x1 = CX - half + span * (i + 1) / lobes
-        mid = (x0 + x1) / 2
-        y = bottom - 9 - rng.uniform(0, 4)
-        w = (x1 - x0) * rng.uniform(0.3, 0.42)
-        sk.ellipse(mid, y + 1.4, w, 3.6, SNOW_SHADE)
-        sk.ellipse(mid - 0.8, y, w * 0.92, 3.0, SNOW)
-        for _ in range(2):
-            sk.circle(mid + rng.uniform(-w, w) * 0.7, y - rng.uniform(1.5, 3), rng.uniform(1.3, 2.2), SNOW)
-    if n == 0:
-        sk.ellipse(CX - 2, 16, 5, 6, SNOW)
+        droop = 9 + 4 * math.sin(i * 1.7)
+        lift = rng.uniform(8, 11)
+        curve = bezier((x0, bottom - 6 - lift), ((x0 + x1) / 2, bottom + droop - lift), (x1, bottom - 6 - lift), 12)
+        a, b = rng.randint(1, 3), rng.randint(9, 11)
+        part = curve[a:b]
+        sk.line([(x + 0.6, y + 1.6) for x, y in part], SNOW_SHADE, 5.2)
+        sk.line(part, SNOW, 4.2)
+        sk.line([(x - 0.4, y - 0.8) for x, y in part[1:-2]], (255, 255, 255), 1.4)
 
 
 def draw_trunk(sk):
