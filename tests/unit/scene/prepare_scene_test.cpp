@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "codec/codec_context.h"
 #include "scene/asset_set.h"
 #include "scene/decorations.h"
 #include "screen_fixture.h"
@@ -235,6 +236,29 @@ TEST_F(PrepareSceneTest, ABackdropThatCannotBeAllocatedIsAFatalError) {
                      "Not enough memory for the dimmed backdrop of 1048576 x 1048576 pixels");
     }
     EXPECT_EQ(dimmedBackdrop.pixels, nullptr);
+}
+
+// The shipped tree (416 x 480) standing centred on column 200 of an 800 x 600 screen.
+TEST(ShippedTree, DecorationsHangWithinTheStandingTree) {
+    SetLogCallback(nullptr);
+    TestScreen screen(800, 600);
+    LoadAssets();
+    ASSERT_EQ(assetSet.tree->width, 416);
+    ASSERT_EQ(assetSet.tree->height, 480);
+    for (uint32_t seed : {1u, 2u, 31337u}) {
+        PrepareSceneSeeded(seed);
+        for (int32_t i = 0; i < kDecorationCount; ++i) {
+            const Decoration& d = decorations[i];
+            EXPECT_GE(d.targetY, 600 - 480) << seed << " " << i;
+            EXPECT_LE(d.targetY, 600 - 41) << seed << " " << i;
+            EXPECT_GE(d.targetX, -8) << seed << " " << i;
+            EXPECT_LE(d.targetX, 407) << seed << " " << i;
+            EXPECT_LE(d.treeLeftX, d.targetX) << seed << " " << i;
+            EXPECT_EQ(d.pathStartX, 60 * i + 830) << seed << " " << i;
+        }
+    }
+    ReleaseDimmedBackdrop();
+    ReleaseAssets();
 }
 
 }  // namespace
