@@ -1,0 +1,135 @@
+"""tinselwick.exe under Wine on a virtual screen: what it shows, how it ends, how it refuses a
+screen it cannot use, and what its program file carries."""
+import os
+import tempfile
+import time
+import unittest
+
+from desktop_picture import desktop_pixels, write_ppm
+from fade_factor import fade_factor
+from harness import Program, VirtualScreen, WinePrefix, wait_until
+
+EXE = os.environ["TINSELWICK_EXE"]
+WINE_TEMPLATE = os.environ["TINSELWICK_WINE_TEMPLATE"]
+
+TITLE = "Tinselwick"
+START_SECONDS = 30  # a cold wineserver in a fresh prefix, with another case starting beside it
+EXIT_SECONDS = 5
+FADE_END_SECONDS = 3.0
+# The fade's last frame is drawn at some t up to 3000 ms: f = 256 - t * 214 / 3000.
+SETTLED_FACTORS = range(42, 46)
+MB_ICONERROR = 0x10
+
+
+class ScreenCase(unittest.TestCase):
+    """One virtual screen showing the test desktop, and a private prefix."""
+
+    def start_screen(self, width, height):
+        self.screen = VirtualScreen(width, height)
+        self.addCleanup(self.screen.close)
+        self.prefix = WinePrefix(WINE_TEMPLATE)
+        self.addCleanup(self.prefix.close)
+        self.desktop = desktop_pixels(width, height)
+        picture = os.path.join(self.prefix.root, "desktop.ppm")
+        write_ppm(picture, width, height, self.desktop)
+        self.screen.paint_desktop(picture)
+        self.assertEqual(self.screen.screenshot(), self.desktop, "the desktop picture is on the screen")
+
+    def start_program(self, relay=False):
+        program = Program(EXE, self.prefix, self.screen, relay)
+        self.addCleanup(program.kill)
+        return program
+
+    def wait_for_window(self, program):
+        windows = wait_until(lambda: self.screen.window_ids(TITLE) or not program.running(), START_SECONDS)
+        self.assertTrue(program.running(), "the program is still running")
+        self.assertEqual(len(windows), 1, "one window of the program is shown")
+        return windows[0]
+
+    def assert_ends_with_zero(self, program, action):
+        code = program.wait(EXIT_SECONDS)
+        self.assertIsNotNone(code, f"the program ended after {action}")
+        self.assertEqual(code, 0)
+
+
+class GreetingRun(ScreenCase):
+
+    def record_fade(self, width, height):
+        """Starts the program and takes screenshots from its window's appearance until the fade is
+        over; returns the program, its window and the fade factor of each screenshot."""
+        self.start_screen(width, height)
+        program = self.start_program()
+        window = self.wait_for_window(program)
+        shown = time.monotonic()
+        factors = []
+        while time.monotonic() - shown < FADE_END_SECONDS + 0.5:
+            factors.append(fade_factor(self.desktop, self.screen.screenshot()))
+        return program, window, factors
+
+    def assert_fade_is_exact(self, factors):
+        self.assertNotIn(None, factors, "every screenshot is the desktop scaled by one factor")
+        self.assertEqual(factors, sorted(factors, reverse=True), "the fade only ever darkens")
+        self.assertIn(factors[-1], SETTLED_FACTORS, "the screen after the fade is the desktop at its end factor")
+        # The capture precedes the window: a frame made from a capture of the window itself
+        # would be uniform, not the desktop scaled.
+        self.assertGreater(factors[0], 200, "the first frames show the desktop nearly unchanged")
+
+    def test_fade_over_the_captured_desktop_at_800x600(self):
+        program, window, factors = self.record_fade(800, 600)
+        self.assertEqual(self.screen.window_geometry(window), (0, 0, 800, 600))
+        self.assert_fade_is_exact(factors)
+        self.screen.key("a")
+        self.assert_ends_with_zero(program, "a key")
+
+    def test_fade_over_the_captured_desktop_at_1920x1080(self):
+        program, window, factors = self.record_fade(1920, 1080)
+        self.assertEqual(self.screen.window_geometry(window), (0, 0, 1920, 1080))
+        self.assert_fade_is_exact(factors)
+        self.screen.key("Escape")
+        self.assert_ends_with_zero(program, "Esc")
+
+
+class Ending(ScreenCase):
+    KEYS = ["a", "Escape", "shift", "alt+F4"]
+
+    def test_each_key_and_alt_f4_end_the_program_with_exit_code_zero(self):
+        self.start_screen(800, 600)
+        for key in self.KEYS:
+            with self.subTest(key=key):
+                program = self.start_program()
+                self.wait_for_window(program)
+                self.screen.key(key)
+                self.assert_ends_with_zero(program, key)
+
+    def test_a_mouse_click_does_not_end_the_program(self):
+        self.start_screen(800, 600)
+        program = self.start_program()
+        self.wait_for_window(program)
+        self.screen.click(400, 300)
+        self.assertIsNone(program.wait(1), "still running a second after the click")
+        self.screen.key("space")
+        self.assert_ends_with_zero(program, "space")
+
+
+class UnusableScreen(ScreenCase):
+    WIDTH_MESSAGE = "Can't support screen of width not a multiple of 4"
+    SIZE_MESSAGE = "Your screen resolution must be at least 800 x 600"
+    CASES = [((799, 600), WIDTH_MESSAGE), ((796, 768), SIZE_MESSAGE), ((800, 596), SIZE_MESSAGE)]
+
+    def test_refused_screens_end_with_the_error_box_and_exit_code_zero(self):
+        for (width, height), message in self.CASES:
+            with self.subTest(screen=f"{width}x{height}"):
+                self.start_screen(width, height)
+                program = self.start_program(relay=True)
+                box = wait_until(lambda: self.screen.window_ids("Error"), START_SECONDS)
+                self.assertEqual(len(box), 1, "one error box is shown")
+                self.assertEqual(program.message_boxes(), [(0, message, "Error", MB_ICONERROR)])
+                self.assertEqual(program.created_windows(), [], "the program made no window")
+                self.assertEqual(self.screen.window_ids(TITLE, visible_only=False), [])
+                self.screen.key("Return")
+                self.assert_ends_with_zero(program, "the box was closed")
+                self.doCleanups()
+
+
+if __name__ == "__main__":
+    unittest.main()
