@@ -37,6 +37,9 @@ RopeLayout LayOutRope(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
 
 void DrawRope(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
     const RopeLayout layout = LayOutRope(fromX, fromY, toX, toY);
+    if (layout.segments == 0) {
+        return;
+    }
     const double turn = layout.angle;
     const float sine = static_cast<float>(std::sin(turn));
     const float cosine = static_cast<float>(std::cos(turn));
