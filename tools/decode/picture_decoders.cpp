@@ -30,6 +30,8 @@ int DecodeGrey(const ByteBuffer& file, NetpbmPicture& picture) {
 constexpr PictureDecoder kPictureDecoders[] = {
     {".tga", DecodeColour<DecodeTga>},
     {".msk", DecodeGrey<DecodeMsk>},
+    {".jpg", DecodeColour<DecodeJpeg>},
+    {".jpeg", DecodeColour<DecodeJpeg>},
 };
 
 bool EndsWithIgnoringCase(const char* name, const char* suffix) {
