@@ -1,5 +1,6 @@
 // From coefficients to pixels: dequantisation, the separable inverse DCT in single precision with
 // truncating level shift, and the YCbCr to RGB conversion with replicated colour-difference samples.
+#include <algorithm>
 #include <cstddef>
 
 #include "codec/codec_context.h"
@@ -14,17 +15,17 @@ constexpr uint8_t kZigZagToNatural[kBlockSize] = {
     30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63,
 };
 
-// kIdctBasis[n][k] = 1/2 * C(k) * cos((2n + 1) * k * pi / 16), C(0) = 1/sqrt(2), rounded to single
-// precision: the one-dimensional inverse transform is t(n) = sum over k of kIdctBasis[n][k] * T(k).
+// kIdctBasis[k][n] = 1/2 * C(k) * cos((2n + 1) * k * pi / 16), C(0) = 1/sqrt(2), rounded to single
+// precision: the one-dimensional inverse transform is t(n) = sum over k of kIdctBasis[k][n] * T(k).
 constexpr float kIdctBasis[8][8] = {
-    {3.535533845e-01f, 4.903926253e-01f, 4.619397521e-01f, 4.157347977e-01f, 3.535533845e-01f, 2.777851224e-01f, 1.913417131e-01f, 9.754516184e-02f},
-    {3.535533845e-01f, 4.157347977e-01f, 1.913417131e-01f, -9.754516184e-02f, -3.535533845e-01f, -4.903926253e-01f, -4.619397521e-01f, -2.777851224e-01f},
-    {3.535533845e-01f, 2.777851224e-01f, -1.913417131e-01f, -4.903926253e-01f, -3.535533845e-01f, 9.754516184e-02f, 4.619397521e-01f, 4.157347977e-01f},
-    {3.535533845e-01f, 9.754516184e-02f, -4.619397521e-01f, -2.777851224e-01f, 3.535533845e-01f, 4.157347977e-01f, -1.913417131e-01f, -4.903926253e-01f},
-    {3.535533845e-01f, -9.754516184e-02f, -4.619397521e-01f, 2.777851224e-01f, 3.535533845e-01f, -4.157347977e-01f, -1.913417131e-01f, 4.903926253e-01f},
-    {3.535533845e-01f, -2.777851224e-01f, -1.913417131e-01f, 4.903926253e-01f, -3.535533845e-01f, -9.754516184e-02f, 4.619397521e-01f, -4.157347977e-01f},
-    {3.535533845e-01f, -4.157347977e-01f, 1.913417131e-01f, 9.754516184e-02f, -3.535533845e-01f, 4.903926253e-01f, -4.619397521e-01f, 2.777851224e-01f},
-    {3.535533845e-01f, -4.903926253e-01f, 4.619397521e-01f, -4.157347977e-01f, 3.535533845e-01f, -2.777851224e-01f, 1.913417131e-01f, -9.754516184e-02f},
+    {3.535533845e-01f, 3.535533845e-01f, 3.535533845e-01f, 3.535533845e-01f, 3.535533845e-01f, 3.535533845e-01f, 3.535533845e-01f, 3.535533845e-01f},
+    {4.903926253e-01f, 4.157347977e-01f, 2.777851224e-01f, 9.754516184e-02f, -9.754516184e-02f, -2.777851224e-01f, -4.157347977e-01f, -4.903926253e-01f},
+    {4.619397521e-01f, 1.913417131e-01f, -1.913417131e-01f, -4.619397521e-01f, -4.619397521e-01f, -1.913417131e-01f, 1.913417131e-01f, 4.619397521e-01f},
+    {4.157347977e-01f, -9.754516184e-02f, -4.903926253e-01f, -2.777851224e-01f, 2.777851224e-01f, 4.903926253e-01f, 9.754516184e-02f, -4.157347977e-01f},
+    {3.535533845e-01f, -3.535533845e-01f, -3.535533845e-01f, 3.535533845e-01f, 3.535533845e-01f, -3.535533845e-01f, -3.535533845e-01f, 3.535533845e-01f},
+    {2.777851224e-01f, -4.903926253e-01f, 9.754516184e-02f, 4.157347977e-01f, -4.157347977e-01f, -9.754516184e-02f, 4.903926253e-01f, -2.777851224e-01f},
+    {1.913417131e-01f, -4.619397521e-01f, 4.619397521e-01f, -1.913417131e-01f, -1.913417131e-01f, 4.619397521e-01f, -4.619397521e-01f, 1.913417131e-01f},
+    {9.754516184e-02f, -2.777851224e-01f, 4.157347977e-01f, -4.903926253e-01f, 4.903926253e-01f, -4.157347977e-01f, 2.777851224e-01f, -9.754516184e-02f},
 };
 
 // The colour constants are single-precision values; the arithmetic with them is double precision.
@@ -34,19 +35,23 @@ constexpr double kCrToGreen = 0.71414f;
 constexpr double kCbToBlue = 1.772f;
 
 // One-dimensional inverse transform of the 8 values at in[0], in[step], ..., written likewise to out.
-void InverseTransform(const float* in, int inStep, float* out, int outStep) {
-    for (int n = 0; n < 8; ++n) {
-        float sum = 0.0f;
-        for (int k = 0; k < 8; ++k) sum += kIdctBasis[n][k] * in[k * inStep];
-        out[n * outStep] = sum;
+// Only the first `used` values can be nonzero; the zero terms after them would add exact zeros. Each
+// output sums its terms in order of k, all eight outputs at once.
+void InverseTransform(const float* in, int inStep, int used, float* out, int outStep) {
+    float sums[8] = {};
+    for (int k = 0; k < used; ++k) {
+        const float value = in[k * inStep];
+        for (int n = 0; n < 8; ++n) sums[n] += kIdctBasis[k][n] * value;
     }
+    for (int n = 0; n < 8; ++n) out[n * outStep] = sums[n];
 }
 
-bool IsZeroColumn(const float* frequencies, int u) {
-    for (int v = 0; v < 8; ++v) {
-        if (frequencies[v * 8 + u] != 0.0f) return false;
+// One more than the highest v of column u holding a nonzero frequency; 0 for an empty column.
+int UsedRows(const float* frequencies, int u) {
+    for (int v = 7; v >= 0; --v) {
+        if (frequencies[v * 8 + u] != 0.0f) return v + 1;
     }
-    return true;
+    return 0;
 }
 
 uint8_t LevelShiftAndClamp(float value) {
@@ -56,16 +61,33 @@ uint8_t LevelShiftAndClamp(float value) {
     return static_cast<uint8_t>(shifted);
 }
 
-int32_t ToByteRange(double value) {
-    const int32_t truncated = static_cast<int32_t>(value);
-    return truncated < 0 ? 0 : (truncated > 255 ? 255 : truncated);
+// Truncating toward zero and then clamping to 0..255 gives the same byte as clamping first, which
+// keeps the conversion branch-free.
+uint8_t ToByteRange(double value) {
+    return static_cast<uint8_t>(std::min(std::max(value, 0.0), 255.0));
 }
 
+// Walks one plane along a row of the picture, moving to the next sample every `ratioX` pixels.
 struct PlaneSampler {
     const uint8_t* plane;
     int32_t stride;
     int32_t ratioX;
     int32_t ratioY;
+};
+
+struct RowCursor {
+    const uint8_t* sample;
+    int32_t ratioX;
+    int32_t phase;
+
+    int32_t Next() {
+        const int32_t value = *sample;
+        if (++phase == ratioX) {
+            phase = 0;
+            ++sample;
+        }
+        return value;
+    }
 };
 
 PlaneSampler MakeSampler(const JpegComponent& component, const SamplingMaxima& maxima, int32_t width) {
@@ -76,6 +98,10 @@ PlaneSampler MakeSampler(const JpegComponent& component, const SamplingMaxima& m
     return {component.plane.get(), paddedWidth / ratioX, ratioX, ratioY};
 }
 
+RowCursor StartRow(const PlaneSampler& sampler, int32_t row) {
+    return {sampler.plane + (row / sampler.ratioY) * sampler.stride, sampler.ratioX, 0};
+}
+
 }  // namespace
 
 void InverseDct(const int32_t block[kBlockSize], const uint8_t quant[kBlockSize], uint8_t samples[kBlockSize]) {
@@ -83,17 +109,17 @@ void InverseDct(const int32_t block[kBlockSize], const uint8_t quant[kBlockSize]
     for (int k = 0; k < kBlockSize; ++k) {
         frequencies[kZigZagToNatural[k]] = static_cast<float>(int64_t{block[k]} * quant[k]);
     }
+    // Most blocks hold a few low frequencies only, so the transforms skip the zeros at the end of each
+    // column and the empty columns at the right: the sums stay exactly those of all eight terms.
     float columns[kBlockSize];  // [y * 8 + u]
+    int usedColumns = 0;
     for (int u = 0; u < 8; ++u) {
-        // A column without coefficients transforms to exact zeros; most columns of a block are empty.
-        if (IsZeroColumn(frequencies, u)) {
-            for (int y = 0; y < 8; ++y) columns[y * 8 + u] = 0.0f;
-        } else {
-            InverseTransform(frequencies + u, 8, columns + u, 8);
-        }
+        const int usedRows = UsedRows(frequencies, u);
+        if (usedRows != 0) usedColumns = u + 1;
+        InverseTransform(frequencies + u, 8, usedRows, columns + u, 8);
     }
     float rows[kBlockSize];  // [y * 8 + x]
-    for (int y = 0; y < 8; ++y) InverseTransform(columns + y * 8, 1, rows + y * 8, 1);
+    for (int y = 0; y < 8; ++y) InverseTransform(columns + y * 8, 1, usedColumns, rows + y * 8, 1);
     for (int i = 0; i < kBlockSize; ++i) samples[i] = LevelShiftAndClamp(rows[i]);
 }
 
@@ -108,15 +134,16 @@ std::unique_ptr<RgbImage> ConvertToRgb(const JpegDecoder& decoder) {
 
     uint8_t* pixel = image->pixels.get();
     for (int32_t i = 0; i < decoder.height; ++i) {
-        const uint8_t* rows[3];
-        for (int c = 0; c < 3; ++c) rows[c] = samplers[c].plane + (i / samplers[c].ratioY) * samplers[c].stride;
+        RowCursor luma = StartRow(samplers[0], i);
+        RowCursor blueDifference = StartRow(samplers[1], i);
+        RowCursor redDifference = StartRow(samplers[2], i);
         for (int32_t j = 0; j < decoder.width; ++j, pixel += 3) {
-            const int32_t y = rows[0][j / samplers[0].ratioX];
-            const int32_t cb = rows[1][j / samplers[1].ratioX] - 128;
-            const int32_t cr = rows[2][j / samplers[2].ratioX] - 128;
-            pixel[redOffset] = static_cast<uint8_t>(ToByteRange(y + kCrToRed * cr));
-            pixel[1] = static_cast<uint8_t>(ToByteRange((y - kCbToGreen * cb) - kCrToGreen * cr));
-            pixel[blueOffset] = static_cast<uint8_t>(ToByteRange(y + kCbToBlue * cb));
+            const int32_t y = luma.Next();
+            const int32_t cb = blueDifference.Next() - 128;
+            const int32_t cr = redDifference.Next() - 128;
+            pixel[redOffset] = ToByteRange(y + kCrToRed * cr);
+            pixel[1] = ToByteRange((y - kCbToGreen * cb) - kCrToGreen * cr);
+            pixel[blueOffset] = ToByteRange(y + kCbToBlue * cb);
         }
     }
     return image;
