@@ -97,9 +97,12 @@ class Ending(ScreenCase):
         for key in self.KEYS:
             with self.subTest(key=key):
                 program = self.start_program()
-                self.wait_for_window(program)
-                self.screen.key(key)
-                self.assert_ends_with_zero(program, key)
+                try:
+                    self.wait_for_window(program)
+                    self.screen.key(key)
+                    self.assert_ends_with_zero(program, key)
+                finally:
+                    program.kill()
 
     def test_a_mouse_click_does_not_end_the_program(self):
         self.start_screen(800, 600)
