@@ -28,12 +28,9 @@ void PaintFrame(HWND window) {
     EndPaint(window, &paint);
 }
 
+// Exceptions cannot travel through the system's frames between here and the dispatching call, so the
+// error waits for RaisePendingWindowError.
 void HandlePaint(HWND window) {
-    // Once an error is waiting, painting again would only raise it again.
-    if (pendingError) {
-        ValidateRect(window, nullptr);
-        return;
-    }
     try {
         PaintFrame(window);
     } catch (const std::runtime_error&) {
