@@ -1,10 +1,9 @@
 // Any bytes through DecodeJpeg: it must decode or refuse, never read or write out of bounds.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
-#include "codec/codec_context.h"
 #include "codec/decoders.h"
+#include "fuzz/fuzz_input.h"
 
 namespace {
 
@@ -25,13 +24,10 @@ bool DeclaresHugeFrame(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > INT32_MAX || DeclaresHugeFrame(data, size)) return -1;
-    SetLogCallback(nullptr);
-    ByteBuffer buffer;
-    buffer.size = static_cast<int32_t>(size);
-    buffer.data.reset(new uint8_t[size]);
-    std::memcpy(buffer.data.get(), data, size);
+    if (DeclaresHugeFrame(data, size)) return -1;
+    const std::unique_ptr<ByteBuffer> buffer = FuzzInput(data, size);
+    if (!buffer) return -1;
     std::unique_ptr<RgbImage> image;
-    if (DecodeJpeg(buffer, image) == 1 && !image) __builtin_trap();
+    if (DecodeJpeg(*buffer, image) == 1 && !image) __builtin_trap();
     return 0;
 }

@@ -101,50 +101,52 @@ int EndFrame(const JpegDecoder& decoder) {
     return 1;
 }
 
+// A marker must come next; the caller's text follows ReadMarker's own.
+int ReadNextMarker(JpegDecoder& decoder, uint8_t& code) {
+    if (ReadMarker(decoder, code)) return 1;
+    Log("Error - a marker was expected, but not found\n");
+    return 0;
+}
+
+// The segments that may stand both before the frame and inside it: the tables, the restart interval,
+// and everything else, which is passed over.
+int ReadTableOrOtherSegment(JpegDecoder& decoder, uint8_t code) {
+    switch (code) {
+        case kDht:
+            if (ReadHuffmanTables(decoder)) return 1;
+            Log("Error - reading Huffman tables failed\n");
+            return 0;
+        case kDqt:
+            if (ReadQuantTables(decoder)) return 1;
+            Log("Error - reading quantisation tables failed\n");
+            return 0;
+        case kDri:
+            ReadRestartInterval(decoder);
+            return 1;
+        default:
+            SkipSegment(decoder, code);
+            return 1;
+    }
+}
+
 int ReadFrameSegments(JpegDecoder& decoder) {
     for (;;) {
         uint8_t code = 0;
-        if (!ReadMarker(decoder, code)) {
-            Log("Error - a marker was expected, but not found\n");
+        if (!ReadNextMarker(decoder, code)) return 0;
+        if (code == kEoi) return EndFrame(decoder);
+        if (code == kSos) {
+            if (ReadScan(decoder)) continue;
+            Log("Error - decode scan failed\n");
             return 0;
         }
-        switch (code) {
-            case kDht:
-                if (!ReadHuffmanTables(decoder)) {
-                    Log("Error - reading Huffman tables failed\n");
-                    return 0;
-                }
-                break;
-            case kEoi:
-                return EndFrame(decoder);
-            case kSos:
-                if (!ReadScan(decoder)) {
-                    Log("Error - decode scan failed\n");
-                    return 0;
-                }
-                break;
-            case kDqt:
-                if (!ReadQuantTables(decoder)) {
-                    Log("Error - reading quantisation tables failed\n");
-                    return 0;
-                }
-                break;
-            case kDri:
-                ReadRestartInterval(decoder);
-                break;
-            default:
-                SkipSegment(decoder, code);
-        }
+        if (!ReadTableOrOtherSegment(decoder, code)) return 0;
     }
 }
 
 int ReadSegmentsBeforeFrame(JpegDecoder& decoder) {
     for (;;) {
         uint8_t code = 0;
-        if (!ReadMarker(decoder, code)) {
-            Log("Error - a marker was expected, but not found\n");
-            return 0;
-        }
+        if (!ReadNextMarker(decoder, code)) return 0;
         if (code == kSof0) {
             if (ReadFrame(decoder)) return 1;
             Log("Error - decode frame failed\n");
@@ -155,25 +157,7 @@ int ReadSegmentsBeforeFrame(JpegDecoder& decoder) {
             SetStatus(UnsupportedFormat);
             return 0;
         }
-        switch (code) {
-            case kDht:
-                if (!ReadHuffmanTables(decoder)) {
-                    Log("Error - reading Huffman tables failed\n");
-                    return 0;
-                }
-                break;
-            case kDqt:
-                if (!ReadQuantTables(decoder)) {
-                    Log("Error - reading quantisation tables failed\n");
-                    return 0;
-                }
-                break;
-            case kDri:
-                ReadRestartInterval(decoder);
-                break;
-            default:
-                SkipSegment(decoder, code);
-        }
+        if (!ReadTableOrOtherSegment(decoder, code)) return 0;
     }
 }
 
