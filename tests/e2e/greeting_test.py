@@ -14,7 +14,7 @@ WINE_TEMPLATE = os.environ["TINSELWICK_WINE_TEMPLATE"]
 
 TITLE = "Tinselwick"
 START_SECONDS = 30  # a cold wineserver in a fresh prefix, with another case starting beside it
-EXIT_SECONDS = 5
+EXIT_SECONDS = 1
 FADE_END_SECONDS = 3.0
 # The fade's last frame is drawn at some t up to 3000 ms: f = 256 - t * 214 / 3000.
 SETTLED_FACTORS = range(42, 46)

@@ -1,5 +1,9 @@
 """Makes the run's template Wine prefix: a fresh wineboot that asks for nothing, with relay tracing
-limited to the calls the cases read (the error box and window creation)."""
+limited to the calls the cases read (the error box and window creation).
+
+The virtual screens have no window manager, so Wine is told not to hand its windows to one: a managed
+window's destruction waits two seconds for a manager that never answers, which would hide how fast the
+program itself ends."""
 import os
 import shutil
 import subprocess
@@ -8,6 +12,10 @@ import sys
 from harness import WINE_ENV, VirtualScreen
 
 RELAY_INCLUDE = "user32.MessageBoxA;user32.CreateWindowExA"
+REGISTRY = [
+    (r"HKCU\Software\Wine\Debug", "RelayInclude", RELAY_INCLUDE),
+    (r"HKCU\Software\Wine\X11 Driver", "Managed", "N"),
+]
 
 
 def main(path):
@@ -16,8 +24,9 @@ def main(path):
     try:
         env = dict(screen.env(), WINEPREFIX=path, **WINE_ENV)
         subprocess.run(["wineboot", "-i"], env=env, check=True, capture_output=True)
-        subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\Debug", "/v", "RelayInclude",
-                        "/t", "REG_SZ", "/d", RELAY_INCLUDE, "/f"], env=env, check=True, capture_output=True)
+        for key, name, value in REGISTRY:
+            subprocess.run(["wine", "reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f"],
+                           env=env, check=True, capture_output=True)
         subprocess.run(["wineserver", "-w"], env=env, check=True)
     finally:
         screen.close()
