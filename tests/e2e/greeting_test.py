@@ -86,6 +86,7 @@ class GreetingRun(ScreenCase):
         self.assert_fade_is_exact(factors)
         self.screen.key("a")
         self.assert_ends_with_zero(program, "a key")
+        self.assertEqual(os.listdir(program.directory), [], "started in an empty folder, it wrote nothing there")
 
     def test_fade_over_the_captured_desktop_at_1920x1080(self):
         program, window, factors = self.record_fade(1920, 1080)

@@ -109,8 +109,10 @@ class Program:
     def __init__(self, exe, prefix, screen, relay=False):
         self.log_path = os.path.join(prefix.root, f"relay-{time.monotonic_ns()}.log")
         self.log = open(self.log_path, "wb")
+        # An empty working directory: every picture must come from the program's own resources.
+        self.directory = tempfile.mkdtemp(dir=prefix.root, prefix="cwd-")
         self.process = subprocess.Popen(
-            ["wine", exe], env=prefix.env(screen, "+relay" if relay else "-all"),
+            ["wine", exe], env=prefix.env(screen, "+relay" if relay else "-all"), cwd=self.directory,
             stdout=subprocess.DEVNULL, stderr=self.log)
 
     def running(self):
