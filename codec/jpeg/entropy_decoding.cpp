@@ -112,29 +112,36 @@ int ReadRestartMarker(JpegDecoder& decoder, int32_t& expected) {
 
 }  // namespace
 
-int BuildHuffmanTable(HuffmanTable& table) {
-    int32_t total = 0;
-    for (int32_t count : table.counts) total += count;
+namespace {
 
+// The length of each code in order, then a 0.
+bool ListCodeSizes(HuffmanTable& table, int32_t total) {
     table.sizes.reset(new (std::nothrow) int32_t[total + 1]);
-    if (!table.sizes) return 0;
+    if (!table.sizes) return false;
     int32_t k = 0;
     for (int length = 1; length <= kMaxCodeLength; ++length) {
         for (int32_t i = 0; i < table.counts[length - 1]; ++i) table.sizes[k++] = length;
     }
     table.sizes[k] = 0;
+    return true;
+}
 
+// Consecutive codes within a length, doubled at each longer length. Starting at length 1 gives the
+// same codes as starting at the shortest length (a code of 0 doubled stays 0), and an empty table
+// then writes no code.
+bool GenerateCodes(HuffmanTable& table, int32_t total) {
     table.codes.reset(new (std::nothrow) int32_t[total]);
-    if (!table.codes) return 0;
-    // Starting at length 1 gives the same codes as starting at the shortest length (a code of 0
-    // doubled stays 0), and an empty table then writes no code.
+    if (!table.codes) return false;
     int32_t code = 0;
-    k = 0;
+    int32_t k = 0;
     for (int32_t size = 1; size <= kMaxCodeLength; ++size) {
         while (table.sizes[k] == size) table.codes[k++] = code++;
         code <<= 1;
     }
+    return true;
+}
 
+void IndexCodeLengths(HuffmanTable& table) {
     int32_t index = 0;
     for (int length = 1; length <= kMaxCodeLength; ++length) {
         const int32_t count = table.counts[length - 1];
@@ -147,6 +154,15 @@ int BuildHuffmanTable(HuffmanTable& table) {
         table.maxCode[length - 1] = table.codes[index + count - 1];
         index += count;
     }
+}
+
+}  // namespace
+
+int BuildHuffmanTable(HuffmanTable& table) {
+    int32_t total = 0;
+    for (int32_t count : table.counts) total += count;
+    if (!ListCodeSizes(table, total) || !GenerateCodes(table, total)) return 0;
+    IndexCodeLengths(table);
     return 1;
 }
 
