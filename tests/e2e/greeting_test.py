@@ -44,8 +44,8 @@ class ScreenCase(unittest.TestCase):
 
     def wait_for_window(self, program):
         windows = wait_until(lambda: self.screen.window_ids(TITLE) or not program.running(), START_SECONDS)
-        self.assertTrue(program.running(), "the program is still running")
-        self.assertEqual(len(windows), 1, "one window of the program is shown")
+        self.assertTrue(program.running(), "the program is still running; " + program.describe())
+        self.assertEqual(len(windows), 1, "one window of the program is shown; " + program.describe())
         return windows[0]
 
     def assert_ends_with_zero(self, program, action):
@@ -132,7 +132,7 @@ class UnusableScreen(ScreenCase):
                 self.start_screen(width, height)
                 program = self.start_program(relay=True)
                 box = wait_until(lambda: self.screen.window_ids("Error"), START_SECONDS)
-                self.assertEqual(len(box), 1, "one error box is shown")
+                self.assertEqual(len(box), 1, "one error box is shown; " + program.describe())
                 self.assertEqual(program.message_boxes(), [(0, message, "Error", MB_ICONERROR)])
                 self.assertEqual(program.created_windows(), [], "the program made no window")
                 self.assertEqual(self.screen.window_ids(TITLE, visible_only=False), [])

@@ -125,6 +125,15 @@ class Program:
         except subprocess.TimeoutExpired:
             return None
 
+    def describe(self):
+        """What became of the program, with the end of its Wine log: for a failing case's message."""
+        code = self.process.poll()
+        state = "still running" if code is None else f"ended with exit code {code}"
+        self.log.flush()
+        with open(self.log_path, "rb") as log:
+            tail = log.read().decode("latin-1").splitlines()[-15:]
+        return "\n".join([f"tinselwick.exe {state}; the end of its Wine log:"] + tail)
+
     def kill(self):
         if self.running():
             self.process.kill()
