@@ -8,7 +8,8 @@ from formats import read_msk, read_tga
 GREY = (128, 128, 128)
 FONT = "/usr/share/fonts/opentype/urw-base35/NimbusSans-Bold.otf"
 ROWS = [
-    [("tree.jpg", 2), ("banner.jpg", 2)],
+    [("tree.jpg", 4)],
+    [("banner.jpg", 4)],
     [("elf1.tga", 4), ("elf2.tga", 4), ("elf3.tga", 4), ("elf3_right.tga", 4), ("ladder.tga", 4), ("rope.tga", 4)],
     [("decoration1.tga", 4), ("decoration2.tga", 4), ("decoration3.tga", 4), ("decoration4.tga", 4),
      ("decoration5.tga", 4), ("decoration6.tga", 4), ("decoration7.tga", 4)],
