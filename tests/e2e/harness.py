@@ -5,6 +5,7 @@ first display's size, so parallel cases at different sizes need separate prefixe
 hard-linked clone of the template made once per test run, with its registry files copied so that the
 template stays untouched.
 """
+import atexit
 import os
 import re
 import shutil
@@ -99,7 +100,9 @@ class WinePrefix:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         subprocess.run(["wineserver", "-w"], env=dict(os.environ, WINEPREFIX=self.path),
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        shutil.rmtree(self.root, ignore_errors=True)
+        # Wine finds a prefix's wineserver by the folder's inode: removing the folder only when the case
+        # ends keeps the next prefix of the same case from reusing the inode and meeting a stale server.
+        atexit.register(shutil.rmtree, self.root, ignore_errors=True)
 
 
 class Program:
