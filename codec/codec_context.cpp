@@ -27,14 +27,31 @@ int32_t GetStatus() { return context.status; }
 void SetBgrOrder(int32_t bgrOrder) { context.bgrOrder = bgrOrder; }
 int32_t GetBgrOrder() { return context.bgrOrder; }
 
-void Log(const char* format, ...) {
+namespace {
+
+void LogArguments(const char* format, va_list args) {
     if (!context.logCallback) return;
     char line[kLogLineBytes];
+    std::vsnprintf(line, sizeof line, format, args);
+    context.logCallback(line);
+}
+
+}  // namespace
+
+void Log(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    std::vsnprintf(line, sizeof line, format, args);
+    LogArguments(format, args);
     va_end(args);
-    context.logCallback(line);
+}
+
+int Refuse(int32_t status, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    LogArguments(format, args);
+    va_end(args);
+    SetStatus(status);
+    return 0;
 }
 
 const char* StatusText(int32_t status) {

@@ -37,6 +37,13 @@ void Log(const char* format, ...)
 #endif
     ;
 
+// A reader's refusal: logs the text, records the status, and gives the failing result 0.
+int Refuse(int32_t status, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
 const char* StatusText(int32_t status);
 
 // Writes the text literally to standard output and flushes it.

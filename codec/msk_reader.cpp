@@ -12,14 +12,6 @@ namespace {
 constexpr uint8_t kSignature[] = {'M', 'S', 'K', 1, 0, 0};
 constexpr int64_t kLongestRun = 255;
 
-int Refuse(const char* text, CodecStatus status) {
-    Log("%s", text);
-    SetStatus(status);
-    return 0;
-}
-
-int RefuseAsCorrupt(const char* text) { return Refuse(text, InvalidData); }
-
 // Fills the mask from the run stream; false when a run would end past the last pixel.
 bool FillRuns(ByteReader& runs, MaskImage& mask, int64_t pixelCount, int64_t& filled) {
     uint8_t value = 0;
@@ -40,21 +32,21 @@ int ReadMsk(const ByteBuffer& buffer, std::unique_ptr<MaskImage>& out) {
     uint16_t height = 0;
     if (!signature || std::memcmp(signature, kSignature, sizeof kSignature) != 0 ||
         !reader.ReadU16BigEndian(width) || !reader.ReadU16BigEndian(height)) {
-        return RefuseAsCorrupt("Error - not a valid v1.00 MSK file\n");
+        return Refuse(InvalidData, "Error - not a valid v1.00 MSK file\n");
     }
     Log("Verified MSK format, version 1.00\n");
     const int64_t pixelCount = int64_t{width} * height;
     // Each run byte covers at most 255 pixels: a stream this short can only end in underfill.
     if (pixelCount > static_cast<int64_t>(reader.Remaining()) * kLongestRun) {
-        return RefuseAsCorrupt("Error - data stream did not fill destination image\n");
+        return Refuse(InvalidData, "Error - data stream did not fill destination image\n");
     }
     std::unique_ptr<MaskImage> mask = CreateMaskImage(width, height);
-    if (!mask) return Refuse("Error - not enough memory for the MSK image\n", InsufficientMemory);
+    if (!mask) return Refuse(InsufficientMemory, "Error - not enough memory for the MSK image\n");
     int64_t filled = 0;
     if (!FillRuns(reader, *mask, pixelCount, filled)) {
-        return RefuseAsCorrupt("Error - data stream goes past end of image\n");
+        return Refuse(InvalidData, "Error - data stream goes past end of image\n");
     }
-    if (filled != pixelCount) return RefuseAsCorrupt("Error - data stream did not fill destination image\n");
+    if (filled != pixelCount) return Refuse(InvalidData, "Error - data stream did not fill destination image\n");
     out = std::move(mask);
     return 1;
 }

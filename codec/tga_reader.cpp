@@ -42,12 +42,6 @@ constexpr HeaderCheck kHeaderChecks[] = {
     {[](const TgaHeader& h) { return h.pixelDepth == 24; }, "Bit depth not 24bit, found\n", InvalidData},
 };
 
-int Refuse(const char* text, CodecStatus status) {
-    Log("%s", text);
-    SetStatus(status);
-    return 0;
-}
-
 TgaHeader ParseHeader(const uint8_t* bytes) {
     ByteReader reader(bytes, kHeaderBytes);
     TgaHeader header{};
@@ -81,16 +75,16 @@ void SwapRedAndBlue(RgbImage& image) {
 int ReadTga(const ByteBuffer& buffer, std::unique_ptr<RgbImage>& out) {
     ByteReader reader(buffer.data.get(), buffer.size);
     const uint8_t* headerBytes = reader.Take(kHeaderBytes);
-    if (!headerBytes) return Refuse("TGA file too short for its header\n", InvalidData);
+    if (!headerBytes) return Refuse(InvalidData, "TGA file too short for its header\n");
     const TgaHeader header = ParseHeader(headerBytes);
     for (const HeaderCheck& check : kHeaderChecks) {
-        if (!check.passes(header)) return Refuse(check.text, check.status);
+        if (!check.passes(header)) return Refuse(check.status, "%s", check.text);
     }
     const uint64_t dataBytes = uint64_t{header.width} * header.height * 3;
     const uint8_t* data = dataBytes <= reader.Remaining() ? reader.Take(static_cast<size_t>(dataBytes)) : nullptr;
-    if (!data) return Refuse("TGA file too short for its image data\n", InvalidData);
+    if (!data) return Refuse(InvalidData, "TGA file too short for its image data\n");
     std::unique_ptr<RgbImage> image = CreateRgbImage(header.width, header.height);
-    if (!image) return Refuse("Not enough memory for the TGA image\n", InsufficientMemory);
+    if (!image) return Refuse(InsufficientMemory, "Not enough memory for the TGA image\n");
     CopyRows(data, header, *image);
     if (GetBgrOrder() == 0) SwapRedAndBlue(*image);
     out = std::move(image);

@@ -30,9 +30,7 @@ int DecodeDcCoefficient(JpegDecoder& decoder, JpegComponent& component, int32_t 
         return 0;
     }
     if (category > kMaxDcCategory) {
-        Log("Error - DC difference category %0d is out of range\n", category);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - DC difference category %0d is out of range\n", category);
     }
     int32_t diff = 0;
     if (!Receive(decoder, category, diff)) {
@@ -48,9 +46,7 @@ int DecodeDcCoefficient(JpegDecoder& decoder, JpegComponent& component, int32_t 
 }
 
 int RunPastBlockEnd() {
-    Log("Error - a run of zero coefficients goes past the end of the block\n");
-    SetStatus(InvalidData);
-    return 0;
+    return Refuse(InvalidData, "Error - a run of zero coefficients goes past the end of the block\n");
 }
 
 int DecodeAcCoefficients(JpegDecoder& decoder, const JpegComponent& component, int32_t block[kBlockSize]) {
@@ -96,14 +92,10 @@ int ReadRestartMarker(JpegDecoder& decoder, int32_t& expected) {
         return 0;
     }
     if ((code & 0xF8) != 0xD0) {
-        Log("Error - expected an RSTm marker, found 0x%02X\n", code);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - expected an RSTm marker, found 0x%02X\n", code);
     }
     if ((code & 0x0F) != expected) {
-        Log("Error - expected restart marker RST%0d, found RST%0d\n", expected, code & 0x0F);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - expected restart marker RST%0d, found RST%0d\n", expected, code & 0x0F);
     }
     expected = (expected + 1) % 8;
     StartInterval(decoder);
@@ -173,9 +165,7 @@ int GetBit(JpegDecoder& decoder, int32_t& bit) {
         if (decoder.bitBuffer == 0xFF) {
             const uint8_t stuffed = ReadByte(decoder);
             if (stuffed != 0) {
-                Log("Error - get bit expected a stuffed byte of 0, found 0x%X\n", stuffed);
-                SetStatus(InvalidData);
-                return 0;
+                return Refuse(InvalidData, "Error - get bit expected a stuffed byte of 0, found 0x%X\n", stuffed);
             }
         }
     }
@@ -194,9 +184,7 @@ int HuffmanDecode(JpegDecoder& decoder, const HuffmanTable& table, int32_t& symb
     int length = 1;
     while (code > table.maxCode[length - 1]) {
         if (length == kMaxCodeLength) {
-            Log("Error - no Huffman code matches the bits read\n");
-            SetStatus(InvalidData);
-            return 0;
+            return Refuse(InvalidData, "Error - no Huffman code matches the bits read\n");
         }
         int32_t bit = 0;
         if (!GetBit(decoder, bit)) {

@@ -68,9 +68,7 @@ int ReadFrameComponents(JpegDecoder& decoder) {
         JpegComponent& component = decoder.components[index];
         component.id = ReadByte(decoder);
         if (component.id != index + 1) {
-            Log(kComponentIdErrors[index], component.id);
-            SetStatus(InvalidData);
-            return 0;
+            return Refuse(InvalidData, kComponentIdErrors[index], component.id);
         }
         const uint8_t sampling = ReadByte(decoder);
         component.hFactor = sampling >> 4;
@@ -83,9 +81,7 @@ int ReadFrameComponents(JpegDecoder& decoder) {
     }
     Log("\n");
     if (!HasWholeSamplingRatios(decoder)) {
-        Log("Error - sampling factors must be nonzero and divide the largest factor\n");
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - sampling factors must be nonzero and divide the largest factor\n");
     }
     return 1;
 }
@@ -93,9 +89,7 @@ int ReadFrameComponents(JpegDecoder& decoder) {
 // The planes exist once a scan has been decoded; a frame without one has nothing to convert.
 int EndFrame(const JpegDecoder& decoder) {
     if (!decoder.components[0].plane) {
-        Log("Error - the frame ended without a scan\n");
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - the frame ended without a scan\n");
     }
     Log("\n");
     return 1;
@@ -153,9 +147,7 @@ int ReadSegmentsBeforeFrame(JpegDecoder& decoder) {
             return 0;
         }
         if (IsOtherFrameType(code)) {
-            Log("Error - this programme can not decode a frame of type 0x%X\n", code);
-            SetStatus(UnsupportedFormat);
-            return 0;
+            return Refuse(UnsupportedFormat, "Error - this programme can not decode a frame of type 0x%X\n", code);
         }
         if (!ReadTableOrOtherSegment(decoder, code)) return 0;
     }
@@ -186,9 +178,7 @@ uint16_t ReadWord(JpegDecoder& decoder) {
 int ReadMarker(JpegDecoder& decoder, uint8_t& code) {
     const uint8_t first = ReadByte(decoder);
     if (first != 0xFF) {
-        Log("Error - expected byte 0xFF, found 0x%02X\n", first);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - expected byte 0xFF, found 0x%02X\n", first);
     }
     code = ReadByte(decoder);
     return 1;
@@ -206,9 +196,7 @@ int ReadApp0(JpegDecoder& decoder) {
     bool isJfif = true;
     for (uint8_t expected : kJfifIdentifier) isJfif = (ReadByte(decoder) == expected) && isJfif;
     if (!isJfif) {
-        Log("Error - not a JFIF file\n");
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - not a JFIF file\n");
     }
     Log("Verified JFIF format\n");
     const int major = ReadByte(decoder);
@@ -223,20 +211,14 @@ int ReadStream(JpegDecoder& decoder) {
     uint8_t code = 0;
     if (!ReadMarker(decoder, code)) return 0;
     if (code != kSoi) {
-        Log("Error - expecting SOI marker, instead found 0x%02X\n", code);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - expecting SOI marker, instead found 0x%02X\n", code);
     }
     if (!ReadMarker(decoder, code)) return 0;
     if (code != kApp0) {
-        Log("Error - expecting APP0 marker, instead found 0x%02X\n", code);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - expecting APP0 marker, instead found 0x%02X\n", code);
     }
     if (!ReadApp0(decoder)) {
-        Log("Error - first APP0 marker is invalid\n");
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - first APP0 marker is invalid\n");
     }
     return ReadSegmentsBeforeFrame(decoder);
 }
@@ -245,18 +227,14 @@ int ReadFrame(JpegDecoder& decoder) {
     Log("Found start of baseline DCT frame of length %0d\n", ReadWord(decoder));
     const int precision = ReadByte(decoder);
     if (precision != 8) {
-        Log("Error - 8 bit precision allowed only, found %0d\n", precision);
-        SetStatus(UnsupportedFormat);
-        return 0;
+        return Refuse(UnsupportedFormat, "Error - 8 bit precision allowed only, found %0d\n", precision);
     }
     decoder.height = ReadWord(decoder);
     decoder.width = ReadWord(decoder);
     Log("Image dimensions: %0dx%0d\n", decoder.width, decoder.height);
     const int componentCount = ReadByte(decoder);
     if (componentCount != 3) {
-        Log("Error - 3 components allowed only, found %0d\n", componentCount);
-        SetStatus(UnsupportedFormat);
-        return 0;
+        return Refuse(UnsupportedFormat, "Error - 3 components allowed only, found %0d\n", componentCount);
     }
     if (!ReadFrameComponents(decoder)) return 0;
     return ReadFrameSegments(decoder);
@@ -280,9 +258,7 @@ int RunJpegDecoder(JpegDecoder& decoder, const ByteBuffer& input, std::unique_pt
     ReleasePlanes(decoder);
     if (!image) {
         Log("Error - insufficient memory to hold the decoded image\n");
-        Log("Error decoding file\n");
-        SetStatus(InsufficientMemory);
-        return 0;
+        return Refuse(InsufficientMemory, "Error decoding file\n");
     }
     out = std::move(image);
     return 1;

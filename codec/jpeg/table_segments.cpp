@@ -43,21 +43,15 @@ int ReadQuantTable(JpegDecoder& decoder, uint8_t precisionAndId) {
     const int precision = precisionAndId >> 4;
     const int id = precisionAndId & 0x0F;
     if (precision != 0) {
-        Log("Error - quantisation table must be 8 bits, found a Pq of %0d\n", precision);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - quantisation table must be 8 bits, found a Pq of %0d\n", precision);
     }
     if (id > 3) {
-        Log("Error - quantisation table id must be in range 0 to 3, found %0d\n", id);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - quantisation table id must be in range 0 to 3, found %0d\n", id);
     }
     Log("Found quantisation table %0d\n", id);
     decoder.quantTables[id].reset(new (std::nothrow) uint8_t[kBlockSize]);
     if (!decoder.quantTables[id]) {
-        Log("Error - insufficient memory for quantisation table");
-        SetStatus(InsufficientMemory);
-        return 0;
+        return Refuse(InsufficientMemory, "Error - insufficient memory for quantisation table");
     }
     for (int k = 0; k < kBlockSize; ++k) decoder.quantTables[id][k] = ReadByte(decoder);
     return 1;
@@ -67,16 +61,12 @@ int ReadHuffmanTable(JpegDecoder& decoder, uint8_t classAndId) {
     const int tableClass = classAndId >> 4;
     const int id = classAndId & 0x0F;
     if (tableClass != kDcTableClass && tableClass != kAcTableClass) {
-        Log("Error - table class can only have a value of 0 or 1, found %0d\n", tableClass);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - table class can only have a value of 0 or 1, found %0d\n", tableClass);
     }
     Log(tableClass == kDcTableClass ? "Found DC Huffman table " : "Found AC Huffman table ");
     Log("%0d\n", id);
     if (id > 3) {
-        Log("Error - Huffman table id must be in range 0 to 3, found %0d\n", id);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - Huffman table id must be in range 0 to 3, found %0d\n", id);
     }
     HuffmanTable& table = tableClass == kDcTableClass ? decoder.dcTables[id] : decoder.acTables[id];
     table.sizes.reset();
@@ -94,14 +84,10 @@ int ReadHuffmanTable(JpegDecoder& decoder, uint8_t classAndId) {
     // Without a single code the table could decode nothing, and building it would write a code for a
     // symbol that does not exist.
     if (total == 0) {
-        Log("Error - Huffman table %0d holds no codes\n", id);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - Huffman table %0d holds no codes\n", id);
     }
     if (!table.values || !BuildHuffmanTable(table)) {
-        Log("Error - insufficient memory to hold Huffman tables\n");
-        SetStatus(InsufficientMemory);
-        return 0;
+        return Refuse(InsufficientMemory, "Error - insufficient memory to hold Huffman tables\n");
     }
     return 1;
 }
@@ -111,24 +97,18 @@ int BindHuffmanTables(JpegDecoder& decoder, int index) {
     JpegComponent& component = decoder.components[index];
     const int id = ReadByte(decoder);
     if (id != index + 1) {
-        Log(kScanIdErrors[index], id);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, kScanIdErrors[index], id);
     }
     const uint8_t selectors = ReadByte(decoder);
     const int dcId = selectors >> 4;
     const int acId = selectors & 0x0F;
     if (dcId > 3 || !decoder.dcTables[dcId].defined) {
-        Log("Error - DC Huffman table %0d has not been defined\n", dcId);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - DC Huffman table %0d has not been defined\n", dcId);
     }
     component.dcTable = &decoder.dcTables[dcId];
     Log(kScanTableSummaries[index], dcId);
     if (acId > 3 || !decoder.acTables[acId].defined) {
-        Log("Error - AC Huffman table %0d has not been defined\n", acId);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - AC Huffman table %0d has not been defined\n", acId);
     }
     component.acTable = &decoder.acTables[acId];
     Log("AC: %0d \n", acId);
@@ -140,9 +120,7 @@ int BindQuantTables(JpegDecoder& decoder) {
     for (auto& component : decoder.components) {
         const int id = component.quantId;
         if (id > 3 || !decoder.quantTables[id]) {
-            Log("Error - quantisation table %0d has not been defined\n", id);
-            SetStatus(InvalidData);
-            return 0;
+            return Refuse(InvalidData, "Error - quantisation table %0d has not been defined\n", id);
         }
         component.quantTable = decoder.quantTables[id].get();
     }
@@ -153,9 +131,7 @@ int ReadSpectralSelection(JpegDecoder& decoder) {
     constexpr uint8_t kExpected[3] = {0, 63, 0};
     for (uint8_t expected : kExpected) {
         if (ReadByte(decoder) != expected) {
-            Log("Error - last 3 bytes of scan header have invalid values\n");
-            SetStatus(InvalidData);
-            return 0;
+            return Refuse(InvalidData, "Error - last 3 bytes of scan header have invalid values\n");
         }
     }
     return 1;
@@ -170,9 +146,7 @@ int SetMcuGeometry(JpegDecoder& decoder) {
     const int64_t mcuRows = (decoder.height + mcuHeight - 1) / mcuHeight;
     const int64_t largestPlane = int64_t{maxima.hMax} * maxima.vMax * mcusPerRow * mcuRows * kBlockSize;
     if (largestPlane > INT32_MAX) {
-        Log("Error - image dimensions %0dx%0d are too large\n", decoder.width, decoder.height);
-        SetStatus(InvalidData);
-        return 0;
+        return Refuse(InvalidData, "Error - image dimensions %0dx%0d are too large\n", decoder.width, decoder.height);
     }
     decoder.mcusPerRow = static_cast<int32_t>(mcusPerRow);
     decoder.mcuRows = static_cast<int32_t>(mcuRows);
@@ -188,9 +162,7 @@ int AllocatePlanes(JpegDecoder& decoder) {
         component.plane.reset();
         component.plane.reset(new (std::nothrow) uint8_t[size]);
         if (!component.plane) {
-            Log("%s", kPlaneMemoryErrors[index]);
-            SetStatus(InsufficientMemory);
-            return 0;
+            return Refuse(InsufficientMemory, "%s", kPlaneMemoryErrors[index]);
         }
     }
     return 1;
@@ -228,9 +200,7 @@ int ReadScan(JpegDecoder& decoder) {
     Log("Found start of scan of length %0d\n", ReadWord(decoder));
     const int componentCount = ReadByte(decoder);
     if (componentCount != 3) {
-        Log("Error - expected 3 components in the scan, found %0d\n", componentCount);
-        SetStatus(UnsupportedFormat);
-        return 0;
+        return Refuse(UnsupportedFormat, "Error - expected 3 components in the scan, found %0d\n", componentCount);
     }
     for (int index = 0; index < 3; ++index) {
         if (!BindHuffmanTables(decoder, index)) return 0;

@@ -72,6 +72,17 @@ TEST(Log, CutsALongTextAt1023Characters) {
     EXPECT_EQ(lastLine, std::string(1023, 'x'));
 }
 
+TEST(Refuse, LogsTheTextRecordsTheStatusAndFails) {
+    SetLogCallback(RecordLine);
+    EXPECT_EQ(Refuse(InvalidData, "Error - found 0x%02X\n", 0xE1), 0);
+    EXPECT_EQ(lastLine, "Error - found 0xE1\n");
+    EXPECT_EQ(GetStatus(), InvalidData);
+    SetLogCallback(nullptr);
+    EXPECT_EQ(Refuse(UnsupportedFormat, "silent\n"), 0);
+    EXPECT_EQ(lineCount, 1);
+    EXPECT_EQ(GetStatus(), UnsupportedFormat);
+}
+
 TEST(LogToStdout, WritesTheTextLiterally) {
     testing::internal::CaptureStdout();
     LogToStdout("100% done %d %s\n");
